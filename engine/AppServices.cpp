@@ -1,0 +1,68 @@
+#include "AppServices.h"
+
+#include <SDL.h>
+#include <time.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstring>
+
+namespace appsvc {
+
+namespace {
+ClockFn gClock = nullptr;
+MessageSink gSink = nullptr;
+}  // namespace
+
+bool executablePath(char *out, size_t size) {
+  if (size == 0) return false;
+  ssize_t n = readlink("/proc/self/exe", out, size - 1);
+  if (n <= 0) {
+    out[0] = 0;
+    return false;
+  }
+  out[n] = 0;
+  return true;
+}
+
+uint64_t microseconds() {
+  if (gClock) return gClock();
+  struct timespec ts;
+  clock_gettime(CLOCK_MONOTONIC, &ts);
+  return (uint64_t)ts.tv_sec * 1000000u + (uint64_t)ts.tv_nsec / 1000u;
+}
+
+void setClock(ClockFn fn) { gClock = fn; }
+
+void setMessageSink(MessageSink sink) { gSink = sink; }
+
+void alert(const char *text1, const char *text2) {
+  const char *a = text1 ? text1 : "";
+  const char *b = text2 ? text2 : "";
+  if (gSink) {
+    gSink(a, b);
+    return;
+  }
+  // A dialog needs the video subsystem; without a display the texts still
+  // reach the user on standard error.
+  char both[600];
+  // Each text is cut at 255 characters, as the alert always has.
+  snprintf(both, sizeof both, "%.255s%s%.255s", a, (a[0] && b[0]) ? "\n" : "", b);
+  bool shown = false;
+  if (SDL_WasInit(SDL_INIT_VIDEO) || SDL_InitSubSystem(SDL_INIT_VIDEO) == 0)
+    shown = SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_WARNING, "Quarvel", both, nullptr) == 0;
+  if (!shown) {
+    for (char *c = both; *c; c++)
+      if (*c == '\n') *c = ' ';
+    fprintf(stderr, "Quarvel: %s\n", both);
+    fflush(stderr);
+  }
+}
+
+bool openURL(const char *url) {
+  // SDL starts xdg-open from PATH directly (no shell) and does not wait for
+  // the browser itself.
+  return SDL_OpenURL(url) == 0;
+}
+
+}  // namespace appsvc
