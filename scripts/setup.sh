@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 
 packages=(build-essential cmake ninja-build pkg-config
   libsdl2-dev libgl-dev libgl1-mesa-dri libstb-dev libvorbis-dev libogg-dev libdumb1-dev
-  libgtest-dev libbenchmark-dev xvfb xauth xdotool x11-utils)
+  libgtest-dev libbenchmark-dev xvfb xauth xdotool x11-utils x11-apps)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

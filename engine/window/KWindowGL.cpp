@@ -80,6 +80,9 @@ KWindowGL::~KWindowGL() {
 
 bool KWindowGL::createGameWindow(short width, short height, short depth, bool windowed, const char *title) {
   if (title != _title) snprintf(_title, sizeof _title, "%s", title ? title : "");
+  // Full screen has no window title of its own, but the desktop still
+  // names the program by it.
+  ws::setFullScreenTitle(_title);
 
   // The window is centred on the display.
   int portWidth = 0, portHeight = 0;

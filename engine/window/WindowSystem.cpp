@@ -4,6 +4,7 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <deque>
 #include <vector>
@@ -61,6 +62,7 @@ int gCursorLevel = 0;
 // picture sits in it.
 SDL_Window *gFullWindow = nullptr;
 int gFullLeft = 0, gFullTop = 0;
+char gFullTitle[256] = "";
 
 SDL_Window *hostWindow() {
   if (!gHost && videoAvailable())
@@ -174,7 +176,10 @@ bool videoAvailable() {
   gTried = true;
   SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
   SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
-  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+    fprintf(stderr, "Quarvel: no display can be opened (%s)\n", SDL_GetError());
+    return false;
+  }
   gVideo = true;
   // Key presses are read as keys; no text input events are wanted.
   SDL_StopTextInput();
@@ -263,6 +268,16 @@ void raiseWindow(WsWindow *window) {
   SDL_RaiseWindow(window->sdl);
   // Without a window manager nobody else hands out the keyboard.
   if (SDL_GetWindowFlags(window->sdl) & SDL_WINDOW_SHOWN) SDL_SetWindowInputFocus(window->sdl);
+}
+
+void windowBounds(WsWindow *window, int *left, int *top, int *width, int *height) {
+  SDL_GetWindowPosition(window->sdl, left, top);
+  SDL_GetWindowSize(window->sdl, width, height);
+}
+
+void setFullScreenTitle(const char *title) {
+  snprintf(gFullTitle, sizeof gFullTitle, "%s", title);
+  if (gFullWindow) SDL_SetWindowTitle(gFullWindow, gFullTitle);
 }
 
 void setWindowTitle(WsWindow *window, const char *title) { SDL_SetWindowTitle(window->sdl, title); }
@@ -361,7 +376,7 @@ bool setFullScreen(Context *context, int width, int height, int refreshHz) {
   gFullLeft = (dw - width) / 2;
   gFullTop = (dh - height) / 2;
   if (!gFullWindow)
-    gFullWindow = SDL_CreateWindow("", gFullLeft, gFullTop, width, height,
+    gFullWindow = SDL_CreateWindow(gFullTitle, gFullLeft, gFullTop, width, height,
                                    SDL_WINDOW_OPENGL | SDL_WINDOW_BORDERLESS | SDL_WINDOW_SHOWN);
   if (!gFullWindow) return false;
   context->fullScreen = true;

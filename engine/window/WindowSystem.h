@@ -50,6 +50,10 @@ void raiseWindow(WsWindow *window);
 void setWindowTitle(WsWindow *window, const char *title);
 void collapseWindow(WsWindow *window);
 void expandWindow(WsWindow *window);
+// Where the content area of the window is on the display, and its size.
+void windowBounds(WsWindow *window, int *left, int *top, int *width, int *height);
+// The title the full-screen covering window shows to the desktop.
+void setFullScreenTitle(const char *title);
 // The window has the keyboard focus (it is the highlighted, active window).
 bool windowHasFocus(WsWindow *window);
 
