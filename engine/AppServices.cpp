@@ -48,9 +48,9 @@ void alert(const char *text1, const char *text2) {
   char both[600];
   // Each text is cut at 255 characters, as the alert always has.
   snprintf(both, sizeof both, "%.255s%s%.255s", a, (a[0] && b[0]) ? "\n" : "", b);
-  bool shown = false;
-  if (SDL_WasInit(SDL_INIT_VIDEO) || SDL_InitSubSystem(SDL_INIT_VIDEO) == 0)
-    shown = SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_WARNING, "Quarvel", both, nullptr) == 0;
+  // The dialog opens its own connection to the desktop, so it works before
+  // (and without) the video side being up.
+  bool shown = SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_WARNING, "Quarvel", both, nullptr) == 0;
   if (!shown) {
     for (char *c = both; *c; c++)
       if (*c == '\n') *c = ' ';

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <deque>
 #include <vector>
@@ -175,6 +176,10 @@ bool videoAvailable() {
   if (gTried) return gVideo;
   gTried = true;
   SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
+  // A desktop is needed: never fall back on an invisible off-screen driver.
+  // SDL_VIDEODRIVER in the environment still wins.
+  const char *wayland = getenv("WAYLAND_DISPLAY");
+  SDL_SetHint(SDL_HINT_VIDEODRIVER, wayland && wayland[0] ? "wayland,x11" : "x11");
   SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
     fprintf(stderr, "Quarvel: no display can be opened (%s)\n", SDL_GetError());
