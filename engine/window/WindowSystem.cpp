@@ -10,37 +10,7 @@
 #include <deque>
 #include <vector>
 
-namespace ws {
-
-struct PixelFormat {
-  bool doubleBuffer;
-  bool fullScreen;
-  int pixelSize;
-};
-
-struct Context {
-  SDL_GLContext gl;
-  WsWindow *drawable;  // attached window, or null
-  bool fullScreen;     // attached to the full screen
-  int swapInterval;
-};
-
-struct HandlerProc {
-  HandlerFn fn;
-};
-
-struct Handler {
-  WsWindow *target;
-  HandlerProc *proc;
-  std::vector<EventKind> kinds;
-  void *userData;
-};
-
-}  // namespace ws
-
-struct WsWindow {
-  SDL_Window *sdl;
-};
+#include "WsInternal.h"
 
 namespace ws {
 
@@ -48,8 +18,6 @@ namespace {
 
 bool gTried = false;
 bool gVideo = false;
-SDL_Window *gHost = nullptr;  // hidden window that contexts are made on
-Context *gCurrent = nullptr;
 WsWindow *gPort = nullptr;
 std::vector<Handler *> gHandlers;
 std::deque<WsEvent> gPosted;
@@ -58,24 +26,6 @@ GammaObserver gGammaObserver = nullptr;
 CursorCalls gCursorCalls = {0, 0, 0, 0};
 int gDisplayCursorLevel = 0;  // 0 shown, below 0 hidden
 int gCursorLevel = 0;
-
-// The covering window that stands for the full screen, and where the
-// picture sits in it.
-SDL_Window *gFullWindow = nullptr;
-int gFullLeft = 0, gFullTop = 0;
-char gFullTitle[256] = "";
-
-SDL_Window *hostWindow() {
-  if (!gHost && videoAvailable())
-    gHost = SDL_CreateWindow("", 0, 0, 1, 1, SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS);
-  return gHost;
-}
-
-SDL_Window *drawableOf(Context *c) {
-  if (c->fullScreen && gFullWindow) return gFullWindow;
-  if (c->drawable) return c->drawable->sdl;
-  return hostWindow();
-}
 
 void applyCursor() {
   if (!videoAvailable()) return;
@@ -170,6 +120,13 @@ bool translate(const SDL_Event &e, WsEvent *out) {
 
 }  // namespace
 
+SDL_Window *hostWindow() {
+  static SDL_Window *host = nullptr;
+  if (!host && videoAvailable())
+    host = SDL_CreateWindow("", 0, 0, 1, 1, SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS);
+  return host;
+}
+
 // ---- start-up ---------------------------------------------------------------
 
 bool videoAvailable() {
@@ -222,7 +179,7 @@ bool setDisplayDepth(int bits) {
 
 bool readGammaTables(float red[256], float green[256], float blue[256]) {
   Uint16 r[256], g[256], b[256];
-  bool ok = hostWindow() && SDL_GetWindowGammaRamp(gHost, r, g, b) == 0;
+  bool ok = hostWindow() && SDL_GetWindowGammaRamp(hostWindow(), r, g, b) == 0;
   for (int i = 0; i < 256; i++) {
     red[i] = ok ? r[i] / 65535.0f : i / 255.0f;
     green[i] = ok ? g[i] / 65535.0f : i / 255.0f;
@@ -241,7 +198,7 @@ bool writeGammaTables(const float red[256], const float green[256], const float 
     g[i] = level(green[i]);
     b[i] = level(blue[i]);
   }
-  return SDL_SetWindowGammaRamp(gHost, r, g, b) == 0;
+  return SDL_SetWindowGammaRamp(hostWindow(), r, g, b) == 0;
 }
 
 void setGammaObserver(GammaObserver observer) { gGammaObserver = observer; }
@@ -280,11 +237,6 @@ void windowBounds(WsWindow *window, int *left, int *top, int *width, int *height
   SDL_GetWindowSize(window->sdl, width, height);
 }
 
-void setFullScreenTitle(const char *title) {
-  snprintf(gFullTitle, sizeof gFullTitle, "%s", title);
-  if (gFullWindow) SDL_SetWindowTitle(gFullWindow, gFullTitle);
-}
-
 void setWindowTitle(WsWindow *window, const char *title) { SDL_SetWindowTitle(window->sdl, title); }
 
 void collapseWindow(WsWindow *window) { SDL_MinimizeWindow(window->sdl); }
@@ -303,125 +255,6 @@ WsWindow *currentPort() { return gPort; }
 void hideMenuBar() {}
 
 void showMenuBar() {}
-
-// ---- OpenGL contexts ----------------------------------------------------------
-
-bool openGLPresent() {
-  if (!videoAvailable()) return false;
-  return SDL_GL_GetProcAddress("glGetString") != nullptr;
-}
-
-PixelFormat *choosePixelFormat(int deviceCount, const int *attributes) {
-  if (!openGLPresent()) return nullptr;
-  PixelFormat f = {false, false, 0};
-  bool rgba = false;
-  for (const int *a = attributes; *a != kAttrNone; a++) {
-    switch (*a) {
-      case kAttrRGBA: rgba = true; break;
-      case kAttrDoubleBuffer: f.doubleBuffer = true; break;
-      case kAttrFullScreen: f.fullScreen = true; break;
-      case kAttrPixelSize: f.pixelSize = *++a; break;
-      default: break;
-    }
-  }
-  if (!rgba) return nullptr;  // colour-index formats do not exist here
-  return new PixelFormat(f);
-}
-
-void destroyPixelFormat(PixelFormat *format) { delete format; }
-
-Context *createContext(PixelFormat *format, Context *share) {
-  if (!format || !hostWindow()) return nullptr;
-  Context *previous = gCurrent;
-  if (share) {
-    if (SDL_GL_MakeCurrent(drawableOf(share), share->gl) != 0) return nullptr;
-    SDL_GL_SetAttribute(SDL_GL_SHARE_WITH_CURRENT_CONTEXT, 1);
-  } else {
-    SDL_GL_SetAttribute(SDL_GL_SHARE_WITH_CURRENT_CONTEXT, 0);
-  }
-  SDL_GLContext gl = SDL_GL_CreateContext(gHost);
-  SDL_GL_SetAttribute(SDL_GL_SHARE_WITH_CURRENT_CONTEXT, 0);
-  // Making a context does not change which one is current.
-  if (previous)
-    SDL_GL_MakeCurrent(drawableOf(previous), previous->gl);
-  else
-    SDL_GL_MakeCurrent(gHost, nullptr);
-  if (!gl) return nullptr;
-  return new Context{gl, nullptr, false, 0};
-}
-
-void destroyContext(Context *context) {
-  if (!context) return;
-  if (gCurrent == context) makeCurrent(nullptr);
-  SDL_GL_DeleteContext(context->gl);
-  delete context;
-}
-
-bool setDrawable(Context *context, WsWindow *window) {
-  if (!context) return false;
-  if (context->fullScreen && !window) {
-    context->fullScreen = false;
-    if (gFullWindow) {
-      SDL_DestroyWindow(gFullWindow);
-      gFullWindow = nullptr;
-    }
-  }
-  context->drawable = window;
-  if (gCurrent == context) makeCurrent(context);
-  return true;
-}
-
-bool setFullScreen(Context *context, int width, int height, int refreshHz) {
-  // Displays here offer no mode of their own for the game: the full screen
-  // is a borderless window over the display with the picture centred, and
-  // only "any rate" can be honoured.
-  if (!context || refreshHz != 0) return false;
-  int dw, dh;
-  if (!displayBounds(&dw, &dh)) return false;
-  gFullLeft = (dw - width) / 2;
-  gFullTop = (dh - height) / 2;
-  if (!gFullWindow)
-    gFullWindow = SDL_CreateWindow(gFullTitle, gFullLeft, gFullTop, width, height,
-                                   SDL_WINDOW_OPENGL | SDL_WINDOW_BORDERLESS | SDL_WINDOW_SHOWN);
-  if (!gFullWindow) return false;
-  context->fullScreen = true;
-  context->drawable = nullptr;
-  SDL_RaiseWindow(gFullWindow);
-  SDL_SetWindowInputFocus(gFullWindow);
-  if (gCurrent == context) makeCurrent(context);
-  return true;
-}
-
-bool makeCurrent(Context *context) {
-  if (!context) {
-    gCurrent = nullptr;
-    if (gVideo) SDL_GL_MakeCurrent(hostWindow(), nullptr);
-    return true;
-  }
-  if (SDL_GL_MakeCurrent(drawableOf(context), context->gl) != 0) return false;
-  gCurrent = context;
-  return true;
-}
-
-Context *currentContext() { return gCurrent; }
-
-void updateContext(Context *context) {}
-
-void setSwapInterval(Context *context, int interval) {
-  if (!context) return;
-  context->swapInterval = interval;
-  if (gCurrent == context) SDL_GL_SetSwapInterval(interval);  // displays without it ignore it
-}
-
-int swapInterval(Context *context) { return context ? context->swapInterval : 0; }
-
-void swapBuffers(Context *context) {
-  if (!context) return;
-  if (context->fullScreen && gFullWindow)
-    SDL_GL_SwapWindow(gFullWindow);
-  else if (context->drawable)
-    SDL_GL_SwapWindow(context->drawable->sdl);
-}
 
 // ---- events --------------------------------------------------------------------
 
@@ -505,13 +338,10 @@ void readPointer(int *x, int *y) {
   if (!videoAvailable()) return;
   int gx, gy;
   SDL_GetGlobalMouseState(&gx, &gy);
+  // Full screen: positions count from the picture's corner, in its pixels.
+  if (fullScreenPointer(gx, gy, x, y)) return;
   int ox = 0, oy = 0;
-  if (gPort) {
-    SDL_GetWindowPosition(gPort->sdl, &ox, &oy);
-  } else if (gFullWindow) {
-    // Full screen: positions count from the picture's corner.
-    SDL_GetWindowPosition(gFullWindow, &ox, &oy);
-  }
+  if (gPort) SDL_GetWindowPosition(gPort->sdl, &ox, &oy);
   *x = gx - ox;
   *y = gy - oy;
 }

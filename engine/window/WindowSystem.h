@@ -194,6 +194,12 @@ struct CursorCalls {
   int displayShow, displayHide, show, hide;
 };
 CursorCalls cursorCalls();
+// A display whose modes the test decides: the script answers whether the
+// game's size at a rate (0: any) is accepted. Null returns to the real one.
+typedef bool (*DisplayModeScript)(int width, int height, int refreshHz);
+void setDisplayModeScript(DisplayModeScript script);
+// Full-screen attach attempts so far.
+int fullScreenAttempts();
 // Whether the pointer is visible after all nesting.
 bool cursorVisible();
 
