@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(build-essential cmake ninja-build pkg-config
-  libsdl2-dev libgl-dev libgl1-mesa-dri libstb-dev libvorbis-dev libogg-dev libdumb1-dev
+  libsdl2-dev libx11-dev libgl-dev libgl1-mesa-dri libstb-dev libvorbis-dev libogg-dev libdumb1-dev
   libgtest-dev libbenchmark-dev xvfb xauth xdotool x11-utils x11-apps)
 missing=()
 for p in "${packages[@]}"; do

@@ -118,7 +118,8 @@ void KWindowGL::processEvents() {
 }
 
 bool KWindowGL::hasFocus() {
-  if (!_windowHandle) return true;
+  // Full screen always has it, also when a window stays behind it.
+  if (!_windowHandle || _fullScreen) return true;
   return ws::windowHasFocus(_windowHandle);
 }
 

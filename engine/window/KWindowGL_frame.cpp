@@ -44,7 +44,9 @@ void KWindowGL::flipBackBuffer(bool waitWhileInactive, bool restoreView) {
 
   if (restoreView) setDefaultWorldView();
 
-  if (_windowHandle && waitWhileInactive && !ws::windowHasFocus(_windowHandle)) {
+  // Full screen never waits, even when it was entered from a window that
+  // stays behind it (and so no longer has the keyboard).
+  if (_windowHandle && !_fullScreen && waitWhileInactive && !ws::windowHasFocus(_windowHandle)) {
     for (;;) {
       processEvents();
       if (ws::windowHasFocus(_windowHandle)) break;

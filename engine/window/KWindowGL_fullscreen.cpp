@@ -73,6 +73,9 @@ ws::Context *KWindowGL::SetupAGLFullScreen(int device, short *depth, short *widt
 
 void KWindowGL::toggleFullScreen(bool fullScreen) {
   if (fullScreen == _fullScreen) return;
+  // Each context has its own bound texture: the picture class's record of
+  // the last one bound says nothing about the context switched to.
+  KGraphicGL::_oldBindedText = -1;
   _fullScreen = fullScreen;
   if (fullScreen) {
     ws::hideMenuBar();

@@ -337,7 +337,8 @@ void readPointer(int *x, int *y) {
   *x = *y = 0;
   if (!videoAvailable()) return;
   int gx, gy;
-  SDL_GetGlobalMouseState(&gx, &gy);
+  bool down;
+  if (!x11Pointer(&gx, &gy, &down)) SDL_GetGlobalMouseState(&gx, &gy);
   // Full screen: positions count from the picture's corner, in its pixels.
   if (fullScreenPointer(gx, gy, x, y)) return;
   int ox = 0, oy = 0;
@@ -349,6 +350,9 @@ void readPointer(int *x, int *y) {
 bool primaryButtonDown() {
   if (gScript) return gScript->button;
   if (!videoAvailable()) return false;
+  int x, y;
+  bool down;
+  if (x11Pointer(&x, &y, &down)) return down;
   return (SDL_GetGlobalMouseState(nullptr, nullptr) & SDL_BUTTON_LMASK) != 0;
 }
 

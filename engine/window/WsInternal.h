@@ -49,6 +49,10 @@ SDL_Window *hostWindow();
 // picture; false when not in full screen.
 bool fullScreenPointer(int displayX, int displayY, int *x, int *y);
 
+// The pointer on the whole display and the primary button, asked of the X
+// server; false where the desktop is not X11.
+bool x11Pointer(int *x, int *y, bool *primaryDown);
+
 }  // namespace ws
 
 #endif
