@@ -154,7 +154,12 @@ void play(Channel *channel, SoundHandle *handle) {
   if (!channel) return;
   OutputLock lock;
   if (channel->dead) return;
-  channel->queue.push_back(QueueEntry{Command{0, 0, 0}, handle, true});
+  // An idle channel starts the sound at once; a busy one plays it where
+  // what is ahead of it ends.
+  if (!channel->voice.active && channel->queue.empty() && !channel->paused)
+    startVoice(channel, handle);
+  else
+    channel->queue.push_back(QueueEntry{Command{0, 0, 0}, handle, true});
 }
 
 void doCommand(Channel *channel, const Command &command) {

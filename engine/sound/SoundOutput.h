@@ -8,8 +8,8 @@
 //
 // Model. A channel holds at most one sound at a time and a queue of
 // commands served in order; a queued command waits until the sound ahead of
-// it has ended. A play is queued like any command, so a play on an idle
-// channel starts at once and a play behind a sound starts where it ends.
+// it has ended. A play on an idle channel starts at once; a play behind a
+// sound or other commands is queued and starts where they end.
 // Immediate commands act at once, ahead of the queue.
 //
 // Threads. Everything here is guarded by one recursive lock that the mixer
@@ -62,7 +62,8 @@ Channel *newChannel(ChannelRoutine routine);
 // Silences the channel at once and releases it; its queue is dropped and
 // its routine is never called again once this returns.
 void disposeChannel(Channel *channel);
-// Queues handle's sound on the channel; returns at once.
+// Starts handle's sound on the channel, or queues it behind the channel's
+// work; returns at once.
 void play(Channel *channel, SoundHandle *handle);
 // Queues a command behind the channel's work (the queue never fills).
 void doCommand(Channel *channel, const Command &command);
