@@ -45,6 +45,8 @@ KAudio::KAudio()
   memset(&_formatRecord, 0, sizeof _formatRecord);
   memset(&_vorbisFile, 0, sizeof _vorbisFile);
 
+  // Before the lock: the device must never be opened with it held.
+  snd::openDevice();
   snd::OutputLock lock;
   if (_instanceCount != 0) {
     _instanceCount++;

@@ -121,7 +121,6 @@ Channel *newChannel(ChannelRoutine routine) {
   if (!c) return nullptr;
   c->routine = routine;
   state().channels.push_back(c);
-  ensureDevice();
   return c;
 }
 

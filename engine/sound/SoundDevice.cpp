@@ -4,7 +4,9 @@
 
 #include <SDL.h>
 
+#include <atomic>
 #include <cstdlib>
+#include <mutex>
 
 #include "SoundOutputState.h"
 
@@ -12,10 +14,17 @@ namespace snd {
 
 namespace {
 
+// Guards the device below. Never taken by the device thread, and never
+// taken with the output lock held: SDL holds its own device lock around our
+// callback, which takes the output lock, so SDL is called only from here.
+std::mutex &deviceMutex() {
+  static std::mutex *m = new std::mutex;
+  return *m;
+}
 SDL_AudioDeviceID gDevice = 0;
 // Each opened device gets a new number; a device being closed keeps
 // calling back for a moment and must not take sound from the new one.
-uintptr_t gGeneration = 0;
+std::atomic<uintptr_t> gGeneration(0);
 bool gAtExitSet = false;
 
 void deviceCallback(void *user, Uint8 *stream, int len) {
@@ -47,9 +56,9 @@ SDL_AudioDeviceID openOn(uintptr_t generation) {
 
 } // namespace
 
-void ensureDevice() {
-  OutputState &s = state();
-  if (s.pull || gDevice != 0) return;
+void openDevice() {
+  std::lock_guard<std::mutex> guard(deviceMutex());
+  if (pullMode() || gDevice != 0) return;
   uintptr_t generation = ++gGeneration;
   SDL_AudioDeviceID dev = openOn(generation);
   if (dev == 0) {
@@ -68,16 +77,12 @@ void ensureDevice() {
 }
 
 void shutdown() {
-  SDL_AudioDeviceID dev;
-  {
-    OutputLock lock;
-    dev = gDevice;
-    gDevice = 0;
-    ++gGeneration;
-  }
-  // Outside the lock: closing waits for the device thread, which may be
-  // waiting for the lock.
-  if (dev != 0) SDL_CloseAudioDevice(dev);
+  std::lock_guard<std::mutex> guard(deviceMutex());
+  ++gGeneration;
+  // Closing waits for the device thread, which may be waiting for the
+  // output lock: the caller must not hold it.
+  if (gDevice != 0) SDL_CloseAudioDevice(gDevice);
+  gDevice = 0;
 }
 
 void setPullMode(bool pull) {
@@ -85,12 +90,10 @@ void setPullMode(bool pull) {
     OutputLock lock;
     state().pull = pull;
   }
-  if (pull) {
+  if (pull)
     shutdown();
-  } else {
-    OutputLock lock;
-    if (!state().channels.empty()) ensureDevice();
-  }
+  else
+    openDevice();
 }
 
 bool pullMode() {
@@ -105,7 +108,7 @@ void setOutputObserver(OutputObserver observer, void *user) {
 }
 
 const char *deviceDriver() {
-  OutputLock lock;
+  std::lock_guard<std::mutex> guard(deviceMutex());
   return gDevice != 0 ? SDL_GetCurrentAudioDriver() : nullptr;
 }
 

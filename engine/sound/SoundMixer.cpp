@@ -18,7 +18,7 @@ int32_t sampleAt(const Voice &v, uint32_t frame, int side) {
   const uint8_t *p = v.pcm + (size_t)frame * v.channels * (v.bits / 8);
   if (v.channels == 2) p += side * (v.bits / 8);
   if (v.bits == 16) return (int16_t)(uint16_t)((p[0] << 8) | p[1]); // big-endian
-  return ((int32_t)p[0] - 128) << 8;                              // 8-bit unsigned
+  return ((int32_t)p[0] - 128) * 256;                             // 8-bit unsigned
 }
 
 // Adds the channel's sound into acc from frame `from`; returns the frame

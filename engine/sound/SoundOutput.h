@@ -56,8 +56,7 @@ typedef void (*ChannelRoutine)(Channel *channel, const Command *command);
 // ---- channels -------------------------------------------------------------
 
 // A new stereo channel (nearest-sample rate conversion) whose callback
-// commands call routine. Opens the device on first use unless pull mode is
-// on. Null on failure.
+// commands call routine. Null on failure.
 Channel *newChannel(ChannelRoutine routine);
 // Silences the channel at once and releases it; its queue is dropped and
 // its routine is never called again once this returns.
@@ -103,7 +102,8 @@ public:
 // ---- mixing ---------------------------------------------------------------
 
 // Pull mode: no device is opened (an open one is closed) and the caller
-// drives the mixer with render(). Tests and tools use it.
+// drives the mixer with render(). Tests and tools use it. Turning it off
+// opens the device. Call without holding the output lock.
 void setPullMode(bool pull);
 bool pullMode();
 // Mixes the next frames of all channels into out (interleaved stereo,
@@ -115,8 +115,11 @@ void render(int16_t *out, int frames);
 typedef void (*OutputObserver)(const int16_t *frames, int count, void *user);
 void setOutputObserver(OutputObserver observer, void *user);
 
-// Closes the device. Call without holding the lock; the device also closes
-// by itself at exit.
+// Opens the device unless pull mode is on or it is open already; KAudio
+// does so as each sound object is made. Closes it: shutdown. Both must be
+// called without holding the output lock (SDL holds its device lock while
+// the mixer takes ours). The device also closes by itself at exit.
+void openDevice();
 void shutdown();
 // The driver the device opened on ("dummy" where there is no sound card),
 // or null while none is open.

@@ -61,8 +61,6 @@ OutputState &state();
 void startVoice(Channel *channel, SoundHandle *handle);
 // Mixes every channel into out. Called with the lock held.
 void mixChannels(int16_t *out, int frames);
-// Opens the device if it is not open and pull mode is off. Lock held.
-void ensureDevice();
 // Releases channels disposed during a mixer pass. Lock held.
 void reapChannels();
 

@@ -41,7 +41,7 @@ TEST_F(KAudioLoad, EightBitMonoIsHandedOverUnchanged) {
   a->playSample();
   Pcm p = render(6);
   for (int f = 0; f < 5; f++) {
-    EXPECT_EQ(atLevel((data[f] - 128) << 8, 255), p.left(f)) << "frame " << f;
+    EXPECT_EQ(atLevel((data[f] - 128) * 256, 255), p.left(f)) << "frame " << f;
     EXPECT_EQ(p.left(f), p.right(f));
   }
 }
