@@ -34,9 +34,9 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
 status=0
 echo "== sanitizer build (address, undefined) =="
-ctest --test-dir build-asan --output-on-failure -j2 || status=1
+ctest --test-dir build-asan --output-on-failure -j2 --timeout 300 || status=1
 echo "== thread sanitizer build (sound) =="
-TSAN_OPTIONS=halt_on_error=1 ctest --test-dir build-tsan/tests/sound --output-on-failure || status=1
+TSAN_OPTIONS=halt_on_error=1 ctest --test-dir build-tsan/tests/sound --output-on-failure --timeout 300 || status=1
 echo "== main build =="
-ctest --test-dir build --output-on-failure -j2 || status=1
+ctest --test-dir build --output-on-failure -j2 --timeout 300 || status=1
 exit $status
