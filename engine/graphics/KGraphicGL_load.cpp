@@ -110,9 +110,16 @@ unsigned char *KGraphicGL::LoadGeneric(char *path) {
   return block;
 }
 
-// New textures draw texel for texel until setTextureQuality says otherwise;
-// without a filter a fresh 2D texture would be incomplete and draw blank.
-static void setNewTextureParameters(GLenum target) {
+// Makes the new texture the one bound, alone on its target, with the
+// parameters every new texture starts with. New textures draw texel for
+// texel until setTextureQuality says otherwise; without a filter a fresh 2D
+// texture would be incomplete and draw blank.
+static void bindNewTexture(GLenum target, GLuint texture) {
+  glDisable(GL_TEXTURE_2D);
+  glDisable(GL_TEXTURE_RECTANGLE_EXT);
+  glEnable(target);
+  glBindTexture(target, texture);
+  KGraphicGL::_oldBindedText = (int)texture;
   glTexParameteri(target, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
   glTexParameteri(target, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
   if (target == GL_TEXTURE_RECTANGLE_EXT) {
@@ -165,12 +172,7 @@ bool KGraphicGL::loadPicture(const char *path, bool alpha, bool fullColour) {
   }
   delete[] block;
 
-  glDisable(GL_TEXTURE_2D);
-  glDisable(GL_TEXTURE_RECTANGLE_EXT);
-  glEnable(textureTarget);
-  glBindTexture(textureTarget, texture);
-  _oldBindedText = (int)texture;
-  setNewTextureParameters(textureTarget);
+  bindNewTexture(textureTarget, texture);
 
   GLint format = fullColour ? (alpha ? GL_RGBA8 : GL_RGB8) : (alpha ? GL_RGBA : GL_RGB);
   glTexImage2D(textureTarget, 0, format, (GLsizei)tw, (GLsizei)th, 0, GL_RGBA, GL_UNSIGNED_BYTE, pixelBuffer);
@@ -233,12 +235,7 @@ bool KGraphicGL::makePictureFromArray(uint32_t *pixels, long w, long h, bool ful
 
   glLoadIdentity();
   glGenTextures(1, &texture);
-  glDisable(GL_TEXTURE_2D);
-  glDisable(GL_TEXTURE_RECTANGLE_EXT);
-  glEnable(textureTarget);
-  glBindTexture(textureTarget, texture);
-  _oldBindedText = (int)texture;
-  setNewTextureParameters(textureTarget);
+  bindNewTexture(textureTarget, texture);
   arrayFullColour = fullColour;
   arrayHeld = true;
 

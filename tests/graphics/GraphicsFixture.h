@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "graphics/KGraphicGL.h"
+#include "support/Files.h"
 #include "support/TestWindow.h"
 #include "window/KWindowGL.h"
 
@@ -60,20 +61,8 @@ inline std::string writeTga(const std::string &name, int w, int h, const std::ve
 
 inline std::string writeBytes(const std::string &name, const std::vector<uint8_t> &bytes) {
   std::string path = std::string(::testing::TempDir()) + name;
-  FILE *f = fopen(path.c_str(), "wb");
-  if (!bytes.empty()) fwrite(bytes.data(), 1, bytes.size(), f);
-  fclose(f);
+  writeFileAt(path, bytes);
   return path;
-}
-
-inline std::vector<uint8_t> readBytes(const std::string &path) {
-  std::vector<uint8_t> out;
-  FILE *f = fopen(path.c_str(), "rb");
-  if (!f) return out;
-  int c;
-  while ((c = fgetc(f)) != EOF) out.push_back((uint8_t)c);
-  fclose(f);
-  return out;
 }
 
 class GraphicsTest : public ::testing::Test {

@@ -9,18 +9,9 @@
 
 #include "../../tools/artgen/Artwork.h"
 #include "graphics/PictureImport.h"
+#include "support/Files.h"
 
 namespace {
-
-std::vector<uint8_t> fileBytes(const std::string &path) {
-  std::vector<uint8_t> out;
-  FILE *f = fopen(path.c_str(), "rb");
-  if (!f) return out;
-  int c;
-  while ((c = fgetc(f)) != EOF) out.push_back((uint8_t)c);
-  fclose(f);
-  return out;
-}
 
 // The picture as the engine's importer reads it: alpha, red, green, blue.
 struct Decoded {
@@ -50,7 +41,7 @@ Decoded decode(const std::string &name) {
 
 TEST(Artwork, CommittedFilesAreTheProgramsOutput) {
   for (const artgen::ArtFile &f : artgen::allArtwork())
-    EXPECT_TRUE(fileBytes(std::string(QUARVEL_DATA_DIR) + "/" + f.name) == f.bytes)
+    EXPECT_TRUE(readFile(std::string(QUARVEL_DATA_DIR) + "/" + f.name) == f.bytes)
         << f.name << " differs: run artgen on data/ and commit the result";
 }
 

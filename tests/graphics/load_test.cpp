@@ -163,7 +163,7 @@ TEST_F(GraphicsTest, SecondLoadReplacesTheFirst) {
 // Every bad file gives the importer's message, a false result and an empty
 // picture, also when the object held a picture before.
 TEST_F(GraphicsTest, BadFilesAreRefusedWithTheImportersMessage) {
-  std::vector<uint8_t> good = readBytes(writeTga("good.tga", 30, 20, quadrants(30, 20)));
+  std::vector<uint8_t> good = readFile(writeTga("good.tga", 30, 20, quadrants(30, 20)));
   std::vector<uint8_t> truncated(good.begin(), good.begin() + 18 + 30 * 10 * 4);
   std::vector<uint8_t> huge(good.begin(), good.begin() + 200);
   huge[12] = huge[13] = huge[14] = huge[15] = 0xFF;  // 65535 by 65535

@@ -14,6 +14,7 @@
 
 #include "KAudio.h"
 #include "sound/SoundOutput.h"
+#include "support/Files.h"
 
 namespace soundtest {
 
@@ -82,22 +83,8 @@ inline std::string tempPath(const std::string &name) {
 
 inline std::string writeFile(const std::string &name, const std::vector<uint8_t> &bytes) {
   std::string path = tempPath(name);
-  FILE *f = fopen(path.c_str(), "wb");
-  if (f) {
-    if (!bytes.empty()) fwrite(bytes.data(), 1, bytes.size(), f);
-    fclose(f);
-  }
+  writeFileAt(path, bytes);
   return path;
-}
-
-inline std::vector<uint8_t> readFile(const std::string &path) {
-  std::vector<uint8_t> bytes;
-  FILE *f = fopen(path.c_str(), "rb");
-  if (!f) return bytes;
-  int c;
-  while ((c = fgetc(f)) != EOF) bytes.push_back((uint8_t)c);
-  fclose(f);
-  return bytes;
 }
 
 inline std::string dataFile(const char *name) { return std::string(QUARVEL_SOURCE_DIR) + "/data/" + name; }
