@@ -250,8 +250,6 @@ bool windowHasFocus(WsWindow *window) {
 
 void setCurrentPort(WsWindow *window) { gPort = window; }
 
-WsWindow *currentPort() { return gPort; }
-
 void hideMenuBar() {}
 
 void showMenuBar() {}

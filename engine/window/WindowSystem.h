@@ -60,7 +60,6 @@ bool windowHasFocus(WsWindow *window);
 // The area pointer positions are measured in: a window's content area, or
 // the whole display when null.
 void setCurrentPort(WsWindow *window);
-WsWindow *currentPort();
 
 // The menu bar does not exist here; these keep the engine's calls honest.
 void hideMenuBar();
@@ -98,7 +97,6 @@ bool setDrawable(Context *context, WsWindow *window);
 bool setFullScreen(Context *context, int width, int height, int refreshHz);
 // Makes the context current (null: none). False on failure.
 bool makeCurrent(Context *context);
-Context *currentContext();
 void updateContext(Context *context);
 void setSwapInterval(Context *context, int interval);
 int swapInterval(Context *context);

@@ -279,8 +279,6 @@ bool makeCurrent(Context *context) {
   return true;
 }
 
-Context *currentContext() { return gCurrent; }
-
 void updateContext(Context *context) {
   // SDL follows a drawable's size by itself; only the offscreen frame may
   // need remaking.
