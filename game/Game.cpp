@@ -98,3 +98,5 @@ void releaseGame() {
   if (gameWindow) delete gameWindow;
   gameWindow = nullptr;
 }
+
+bool publisherPageDue() { return prefs.runCount > 8; }

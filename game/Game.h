@@ -36,6 +36,8 @@ bool openGame(uint32_t (*seedSource)());
 void gameFrame();
 // Releases the sounds, the pictures and the window, in that order.
 void releaseGame();
+// True when the exit just saved is the ninth or a later one.
+bool publisherPageDue();
 
 // ---- brick wall (Wall.cpp) ---------------------------------------------------
 struct Brick {

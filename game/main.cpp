@@ -15,6 +15,6 @@ int main() {
   // The best score is saved before anything is released.
   saveScores();
   releaseGame();
-  if (prefs.runCount > 8) KMiscTools::launchURL(kPublisherPage, true);
+  if (publisherPageDue()) KMiscTools::launchURL(kPublisherPage, true);
   return 0;
 }
