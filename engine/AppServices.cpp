@@ -1,11 +1,16 @@
 #include "AppServices.h"
 
 #include <SDL.h>
+#include <spawn.h>
+#include <sys/wait.h>
 #include <time.h>
 #include <unistd.h>
 
 #include <cstdio>
 #include <cstring>
+#include <thread>
+
+extern char **environ;
 
 namespace appsvc {
 
@@ -60,9 +65,24 @@ void alert(const char *text1, const char *text2) {
 }
 
 bool openURL(const char *url) {
-  // SDL starts xdg-open from PATH directly (no shell) and does not wait for
-  // the browser itself.
-  return SDL_OpenURL(url) == 0;
+  // xdg-open is found on PATH and started directly: no shell sees the
+  // address, and no fork copies this (threaded) program. The opener gets
+  // none of our descriptors beyond the standard three, so it can never hold
+  // the display connection or a caller's pipe.
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addclosefrom_np(&actions, 3);
+  char *const argv[] = {(char *)"xdg-open", (char *)url, nullptr};
+  pid_t pid;
+  int rc = posix_spawnp(&pid, "xdg-open", &actions, nullptr, argv, environ);
+  posix_spawn_file_actions_destroy(&actions);
+  if (rc != 0) return false;
+  // Reaped on the side: an opener that waits for the browser holds nobody up.
+  std::thread([pid] {
+    int status;
+    waitpid(pid, &status, 0);
+  }).detach();
+  return true;
 }
 
 }  // namespace appsvc
