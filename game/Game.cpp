@@ -44,8 +44,8 @@ bool openGame(uint32_t (*seedSource)()) {
 
   srand(seedSource());
   surf_background = KVyk::createKGraphic();
-  // The brick column is drawn before the background, so one seed always
-  // gives the same pair.
+  // The brick style takes its random number before the background does, so
+  // one seed always gives the same brick style, background and ball colour.
   brickType = rand() % 4;
   if (rand() % 2 == 1) {
     surf_background->loadPicture(KMiscTools::makeFilePath("data\\background1.tga"), true, true);
