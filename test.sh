@@ -20,8 +20,10 @@ done
 Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb_pid=$!
 trap 'kill $xvfb_pid 2>/dev/null || true' EXIT
+# Ready means answering clients, not only having its socket: a game that
+# meets a half-started server shows a modal dialog and waits on it.
 for _ in $(seq 1 100); do
-  [ -e "/tmp/.X11-unix/X$n" ] && break
+  DISPLAY=":$n" xdpyinfo >/dev/null 2>&1 && break
   sleep 0.1
 done
 export DISPLAY=":$n"

@@ -8,7 +8,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -19,6 +18,7 @@
 
 #include "e2e/GameProcess.h"
 #include "e2e/PackageCopy.h"
+#include "support/Files.h"
 #include "support/ScreenShot.h"
 
 namespace {
@@ -103,9 +103,13 @@ bool watch(double seconds, Ready ready) {
   return false;
 }
 
-std::vector<uint8_t> fileBytes(const std::string &path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
+// Holds Escape over the title screen until the game has seen it and ended;
+// its exit status is then in game.status.
+bool quitWithEscape(GameProcess &game, const std::string &window) {
+  if (!run("xdotool mousemove --window " + window + " 320 240 keydown Escape")) return false;
+  bool ended = game.waitExit(15);
+  run("xdotool keyup Escape");
+  return ended;
 }
 
 void saveForReadme(const ScreenShot &s) {
@@ -181,13 +185,10 @@ TEST(GamePlay, TitleThenAGameThatEndsWithTheLostBallThenEscape) {
   });
   ASSERT_TRUE(over) << "the game never ended";
 
-  ASSERT_TRUE(run("xdotool mousemove --window " + id + " 320 240 keydown Escape"));
-  bool ended = game.waitExit(15);
-  run("xdotool keyup Escape");
-  ASSERT_TRUE(ended) << "still running after Escape";
+  ASSERT_TRUE(quitWithEscape(game, id)) << "still running after Escape";
   ASSERT_TRUE(WIFEXITED(game.status));
   EXPECT_EQ(WEXITSTATUS(game.status), 0);
-  std::vector<uint8_t> scores = fileBytes(package.scoresFile());
+  std::vector<uint8_t> scores = readFile(package.scoresFile());
   ASSERT_EQ(scores.size(), 8u);
   uint32_t best = (uint32_t)scores[0] << 24 | scores[1] << 16 | scores[2] << 8 | scores[3];
   EXPECT_LE(best, 60u) << "more bricks than the wall held";
@@ -214,13 +215,10 @@ TEST(GameExit, EscapeOnTheTitleCountsRunsAndOpensThePageFromTheNinth) {
     std::string id = findWindow("Quarvel");
     ASSERT_FALSE(id.empty());
     ASSERT_TRUE(watch(10, [](const ScreenShot &s) { return logoShown(s) > 0.5; }));
-    ASSERT_TRUE(run("xdotool mousemove --window " + id + " 320 240 keydown Escape"));
-    bool ended = game.waitExit(15);
-    run("xdotool keyup Escape");
-    ASSERT_TRUE(ended) << "still running after Escape";
+    ASSERT_TRUE(quitWithEscape(game, id)) << "still running after Escape";
     ASSERT_TRUE(WIFEXITED(game.status));
     EXPECT_EQ(WEXITSTATUS(game.status), 0);
-    EXPECT_EQ(fileBytes(package.scoresFile()), (std::vector<uint8_t>{0, 0, 0, 0, 0, 0, 0, (uint8_t)runNumber}));
+    EXPECT_EQ(readFile(package.scoresFile()), (std::vector<uint8_t>{0, 0, 0, 0, 0, 0, 0, (uint8_t)runNumber}));
     if (runNumber < 9) {
       EXPECT_EQ(access(opened.c_str(), F_OK), -1) << "page opened early";
     }

@@ -3,11 +3,10 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 
 #include "GameFixture.h"
 #include "KMiscTools.h"
+#include "support/Files.h"
 
 namespace {
 
@@ -76,13 +75,8 @@ protected:
     ASSERT_EQ(system(("rm -rf " + dir).c_str()), 0);
     GameTest::TearDown();
   }
-  void write(const std::vector<uint8_t> &bytes) {
-    std::ofstream(file, std::ios::binary).write((const char *)bytes.data(), (std::streamsize)bytes.size());
-  }
-  std::vector<uint8_t> read() {
-    std::ifstream in(file, std::ios::binary);
-    return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
-  }
+  void write(const std::vector<uint8_t> &bytes) { writeFileAt(file, bytes); }
+  std::vector<uint8_t> read() { return readFile(file); }
 };
 
 struct FileCase {
